@@ -1,4 +1,5 @@
 // Forms: window classes and ids, creation-time build, styles, geometry, icons, closing and the loop.
+#include "GdiObjectCount.h"
 #include "MessagePump.h"
 #include "TestElements.h"
 
@@ -130,6 +131,26 @@ TEST(Form, BackColourOnALiveWindowIsPaintedAtOnceAndOnEveryPaint)
     EXPECT_EQ(ClientPixel(form.windowHandle, 10, 10), RGB(0, 0, 0));
 }
 
+TEST(Form, RepaintingAColouredFormLeavesNoGdiObjectsBehind)
+{
+    RecordingForm form;
+    form.SetBackColor(RGB(0, 0, 0));
+    form.Create();
+    form.SetBackColor(RGB(0, 128, 0));
+    // Wine sets up its device-context caches on the first paints.
+    for (int i = 0; i < 10; ++i) {
+        ::InvalidateRect(form.windowHandle, nullptr, TRUE);
+        ::UpdateWindow(form.windowHandle);
+    }
+    const int before = VantorTest::CountLiveGdiObjects();
+    for (int i = 0; i < 1000; ++i) {
+        ::InvalidateRect(form.windowHandle, nullptr, TRUE);
+        ::UpdateWindow(form.windowHandle);
+    }
+    EXPECT_EQ(VantorTest::CountLiveGdiObjects(), before);
+    EXPECT_EQ(ClientPixel(form.windowHandle, 3, 3), RGB(0, 128, 0));
+}
+
 TEST(Form, WindowStylesFollowTheFrameSettings)
 {
     struct Case {
@@ -194,7 +215,7 @@ TEST(Form, CenterOnScreenTruncatesTheHalves)
 
 TEST(Form, SetClientSizeGivesExactlyTheClientAreaAskedFor)
 {
-    Form form(::GetModuleHandleW(nullptr));
+    RecordingForm form;
     form.SetClientSize(640, 400);
     EXPECT_EQ(form.width, 100) << "without a window nothing changes";
 
@@ -208,6 +229,7 @@ TEST(Form, SetClientSizeGivesExactlyTheClientAreaAskedFor)
     ::GetClientRect(form.windowHandle, &client);
     EXPECT_EQ(client.right - client.left, 640);
     EXPECT_EQ(client.bottom - client.top, 400);
+    EXPECT_GT(form.resizeCalls, 0) << "onResize reaches the form's OnResize";
 }
 
 TEST(Form, SetIconSendsTheResourceIconAsTheSmallIcon)
