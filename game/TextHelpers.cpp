@@ -1,9 +1,9 @@
 #include "Rules.h"
 
+#include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <limits>
-#include <locale>
-#include <sstream>
 
 namespace MyGame {
 
@@ -30,13 +30,61 @@ std::string IntToString(std::int32_t value)
     return FormatInt64(value);
 }
 
+namespace {
+
+bool IsDigit(char character)
+{
+    return std::isdigit(static_cast<unsigned char>(character)) != 0;
+}
+
+} // namespace
+
 double StringToDouble(const std::string& text)
 {
-    // The classic locale keeps '.' as the decimal point whatever the user's settings are.
-    std::istringstream stream(text);
-    stream.imbue(std::locale::classic());
-    double value = 0.0;
-    stream >> value;
+    // Reads exactly what a stream's extraction of a double reads (white space, then sign,
+    // digits, point, digits, exponent), without pulling the stream and locale machinery,
+    // some 700 KB, into a statically linked program. The program never changes the C locale,
+    // so strtod's decimal point is '.'.
+    std::size_t position = 0;
+    while (position < text.size() && std::isspace(static_cast<unsigned char>(text[position])))
+        ++position;
+    const std::size_t start = position;
+    const auto skipSign = [&] {
+        if (position < text.size() && (text[position] == '+' || text[position] == '-'))
+            ++position;
+    };
+    const auto skipDigits = [&] {
+        const std::size_t first = position;
+        while (position < text.size() && IsDigit(text[position]))
+            ++position;
+        return position > first;
+    };
+
+    skipSign();
+    bool mantissa = skipDigits();
+    if (position < text.size() && text[position] == '.') {
+        ++position;
+        mantissa = skipDigits() || mantissa;
+    }
+    if (!mantissa)
+        return 0.0;
+    if (position < text.size() && (text[position] == 'e' || text[position] == 'E')) {
+        ++position;
+        skipSign();
+        skipDigits();
+    }
+
+    // Like the stream: what was taken must convert whole ("1e" fails), and an overflow
+    // gives the largest finite value.
+    const std::string number = text.substr(start, position - start);
+    char* end = nullptr;
+    const double value = std::strtod(number.c_str(), &end);
+    if (end != number.c_str() + number.size())
+        return 0.0;
+    if (value == std::numeric_limits<double>::infinity())
+        return std::numeric_limits<double>::max();
+    if (value == -std::numeric_limits<double>::infinity())
+        return std::numeric_limits<double>::lowest();
     return value;
 }
 

@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdint>
 #include <limits>
+#include <locale>
+#include <sstream>
 
 namespace {
 
@@ -104,6 +106,22 @@ TEST(StringToDouble, ReadsLikeAStream)
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(StringToDouble(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(StringToDouble, AgreesWithStreamExtraction)
+{
+    const char* const texts[] = {
+        "1e", "1e+", "1E-2x", ".5", "5.", ".", "-.", "+.e3", "0x10", "inf", "-nan", "1e400",
+        "-1e400", "1e-400", "\t\n\v\f\r 7", "00012", "1.2.3", "--1", "+-1", "9999999999999999999",
+        "123456789.987654321e-5", " 2 e3", "e5", "0.000001",
+    };
+    for (const char* text : texts) {
+        std::istringstream stream(text);
+        stream.imbue(std::locale::classic());
+        double expected = 0.0;
+        stream >> expected;
+        EXPECT_DOUBLE_EQ(StringToDouble(text), expected) << '"' << text << '"';
     }
 }
 
