@@ -8,7 +8,7 @@ build=$(cd "$1" && pwd)
 shift
 
 source "$root/scripts/wine-env.sh"
-trap vantor_wine_stop EXIT
+vantor_wine_trap
 vantor_display_start
 vantor_prefix_prepare "$build/wineprefix"
 vantor_wineserver_start

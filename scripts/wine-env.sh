@@ -62,25 +62,28 @@ vantor_keepalive_start() {
     [ -f "$1" ] || return 0
     "$VANTOR_WINE64" "$1" </dev/null >/dev/null 2>&1 &
     vantor_keepalive_pid=$!
-    local tries
-    for tries in $(seq 50); do
-        DISPLAY=$DISPLAY xdotool search --name '^keep-alive$' >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
 }
 
 vantor_wine_stop() {
+    set +e # clean-up runs to the end whatever fails on the way
     if [ -n "${WINEPREFIX:-}" ] && [ -n "$vantor_wineserver_pid" ]; then
-        wineserver -k 2>/dev/null || true
+        wineserver -k 2>/dev/null
         [ -n "$vantor_keepalive_pid" ] && wait "$vantor_keepalive_pid" 2>/dev/null
-        vantor_keepalive_pid=
-        kill "$vantor_wineserver_pid" 2>/dev/null || true
-        wait "$vantor_wineserver_pid" 2>/dev/null || true
-        vantor_wineserver_pid=
+        kill "$vantor_wineserver_pid" 2>/dev/null
+        wait "$vantor_wineserver_pid" 2>/dev/null
     fi
     if [ -n "$vantor_xvfb_pid" ]; then
-        kill "$vantor_xvfb_pid" 2>/dev/null || true
-        wait "$vantor_xvfb_pid" 2>/dev/null || true
-        vantor_xvfb_pid=
+        kill "$vantor_xvfb_pid" 2>/dev/null
+        wait "$vantor_xvfb_pid" 2>/dev/null
     fi
+    vantor_keepalive_pid=
+    vantor_wineserver_pid=
+    vantor_xvfb_pid=
+}
+
+# Cleans up on any way out, also when the run is interrupted or terminated.
+vantor_wine_trap() {
+    trap vantor_wine_stop EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM HUP
 }

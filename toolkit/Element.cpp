@@ -408,10 +408,8 @@ void GUIElement::UpdateTooltip()
 
 void GUIElement::SubclassWindow()
 {
-    if (!windowHandle) {
-        ::GetLastError();
-        return;
-    }
+    if (!windowHandle)
+        return; // a failed creation leaves nothing to subclass; it is not reported
     previousWindowProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
         windowHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProcedure)));
 }
