@@ -8,7 +8,7 @@ vantor_packages=(
     googletest libbenchmark-dev          # test framework sources, benchmark library
     g++-mingw-w64-x86-64-posix           # Windows cross compiler (posix threads)
     binutils-mingw-w64-x86-64            # windres
-    wine wine64                          # runs the Windows programs
+    wine wine64 fonts-wine               # runs the Windows programs; Wine's own frame glyphs
     xvfb x11-utils                       # private X display and xdpyinfo
     xdotool imagemagick                  # driving and photographing the game window
     python3 python3-pil fonts-dejavu-core  # the art generator's reproducibility check

@@ -34,7 +34,7 @@ vantor_display_start() {
     return 1
 }
 
-# Makes the prefix on first use: no window manager (Managed=N) and no sound driver.
+# Makes the prefix on first use: no window manager (Managed=N), no sound driver, Wine's fonts.
 vantor_prefix_prepare() {
     export WINEPREFIX=$1
     if [ ! -f "$WINEPREFIX/.vantor-ready" ]; then
@@ -46,6 +46,11 @@ vantor_prefix_prepare() {
         "$VANTOR_WINE64" reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f </dev/null >/dev/null 2>&1
         wineserver -w
         touch "$WINEPREFIX/.vantor-ready"
+    fi
+    # Wine draws the caption buttons with Marlett; Debian ships it outside the prefix's search path.
+    local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+        cp "$marlett" "$fonts/"
     fi
 }
 
