@@ -57,6 +57,17 @@ void DrawCutText(HDC dc, int x, int y, int width, int height, const wchar_t* tex
     }
 }
 
+template <typename Char>
+void WriteCutText(HDC dc, int x, int y, int width, int height, const std::basic_string<Char>& text,
+                  COLORREF color, FontSpec* font, int align)
+{
+    if (!dc)
+        return;
+    wchar_t buffer[textBufferLength];
+    const int length = CopyCut(text, buffer);
+    DrawCutText(dc, x, y, width, height, buffer, length, color, font, align);
+}
+
 SIZE BitmapSize(HBITMAP bitmap)
 {
     BITMAP info{};
@@ -149,21 +160,13 @@ void Drawing::End()
 void Drawing::WriteText(int x, int y, int width, int height, const std::wstring& text, COLORREF color,
                         FontSpec* font, int align)
 {
-    if (!dc)
-        return;
-    wchar_t buffer[textBufferLength];
-    const int length = CopyCut(text, buffer);
-    DrawCutText(dc, x, y, width, height, buffer, length, color, font, align);
+    WriteCutText(dc, x, y, width, height, text, color, font, align);
 }
 
 void Drawing::WriteText(int x, int y, int width, int height, const std::string& text, COLORREF color,
                         FontSpec* font, int align)
 {
-    if (!dc)
-        return;
-    wchar_t buffer[textBufferLength];
-    const int length = CopyCut(text, buffer);
-    DrawCutText(dc, x, y, width, height, buffer, length, color, font, align);
+    WriteCutText(dc, x, y, width, height, text, color, font, align);
 }
 
 int Drawing::FontHeight(FontSpec* font)
