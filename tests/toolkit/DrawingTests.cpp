@@ -49,6 +49,13 @@ COLORREF HoledColor(int x, int y)
     return UniqueColor(x, y);
 }
 
+// What a transparent transfer of HoledColor onto red shows for the source pixel x, y.
+COLORREF HoledOverRed(int x, int y)
+{
+    const COLORREF source = HoledColor(x, y);
+    return source == black ? red : source;
+}
+
 // A 32-bit top-down DIB section whose pixels the test reads and writes directly.
 class Dib {
 public:
@@ -368,8 +375,7 @@ TEST(DrawingBitmaps, BlitTransparentKeepsTheDestinationUnderPureBlack)
         EXPECT_TRUE(PixelsMatch(canvas, [&c](int x, int y) {
             if (!Inside(x, y, c.x, c.y, c.width, c.height))
                 return red;
-            const COLORREF source = HoledColor(x - c.x + c.sourceX, y - c.y + c.sourceY);
-            return source == black ? red : source;
+            return HoledOverRed(x - c.x + c.sourceX, y - c.y + c.sourceY);
         }));
     }
 }
@@ -384,8 +390,7 @@ TEST(DrawingBitmaps, StretchTransparentDoublesThePictureAndItsHolesAlike)
     EXPECT_TRUE(PixelsMatch(canvas, [](int x, int y) {
         if (!Inside(x, y, 3, 4, 32, 32))
             return red;
-        const COLORREF source = HoledColor((x - 3) / 2, (y - 4) / 2);
-        return source == black ? red : source;
+        return HoledOverRed((x - 3) / 2, (y - 4) / 2);
     }));
 }
 
@@ -405,8 +410,7 @@ TEST(DrawingBitmaps, StretchTransparentWithoutAWidthOrHeightDrawsThePictureAtIts
         EXPECT_TRUE(PixelsMatch(canvas, [](int x, int y) {
             if (!Inside(x, y, 6, 2, 16, 16))
                 return red;
-            const COLORREF source = HoledColor(x - 6, y - 2);
-            return source == black ? red : source;
+            return HoledOverRed(x - 6, y - 2);
         }));
     }
 }
